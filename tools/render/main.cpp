@@ -1,0 +1,36 @@
+// corvane-render: the program entry. Everything else lives in the library, where tests reach it.
+#include <csignal>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "tools/render/render_run.h"
+
+namespace {
+
+int runWith(const std::vector<std::string>& arguments) {
+#ifdef SIGXFSZ
+  // Beyond the file-size limit a write should fail (EFBIG) and be reported, not kill the program.
+  std::signal(SIGXFSZ, SIG_IGN);
+#endif
+  const std::vector<std::string_view> views(arguments.begin(), arguments.end());
+  return corvane::runRenderCommand(views, std::cout, std::cerr);
+}
+
+}  // namespace
+
+#ifdef _WIN32
+// Wide arguments, so that any file name survives; the library reads them as UTF-8.
+int wmain(int argc, wchar_t** argv) {
+  std::vector<std::string> arguments;
+  for (int i = 1; i < argc; ++i) {
+    const std::u8string text = std::filesystem::path(argv[i]).u8string();
+    arguments.emplace_back(text.begin(), text.end());
+  }
+  return runWith(arguments);
+}
+#else
+int main(int argc, char** argv) { return runWith(std::vector<std::string>(argv + 1, argv + argc)); }
+#endif

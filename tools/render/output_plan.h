@@ -1,0 +1,29 @@
+// Where the sounds of one run go: one named file, or default names in a directory.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "export/sample_format.h"
+#include "tools/render/render_options.h"
+
+namespace corvane {
+
+struct OutputPlan {
+  std::filesystem::path directory;            // empty: the current directory
+  std::optional<std::filesystem::path> file;  // the one file of a single-sound run, when named
+};
+
+// "corvane-6a99b44c.wav": the state in eight lower-case hex digits and the format's extension.
+std::string defaultFileName(std::uint32_t state, SampleFormat format);
+
+// --output names a directory when several sounds are asked for, when it ends in a separator or
+// when it is an existing directory; otherwise it names the file of the one sound. Creates the
+// directory, or the file's missing parent directories. Returns the problem, or an empty string.
+std::string prepareOutput(const RenderOptions& options, OutputPlan& plan);
+
+std::filesystem::path outputPathFor(const OutputPlan& plan, std::uint32_t state, SampleFormat format);
+
+}  // namespace corvane

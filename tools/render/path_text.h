@@ -1,0 +1,13 @@
+// Paths to and from command-line text: bytes as they are on POSIX, UTF-8 on Windows.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace corvane {
+
+std::filesystem::path pathFromArgument(std::string_view text);
+std::string pathText(const std::filesystem::path& path);
+
+}  // namespace corvane

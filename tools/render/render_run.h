@@ -1,0 +1,28 @@
+// One run of corvane-render: the loop over the sounds asked for, writing each and reporting it.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <span>
+#include <string_view>
+
+#include "tools/render/render_options.h"
+
+namespace corvane {
+
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitFailure = 1;  // a sound could not be written
+inline constexpr int kExitUsage = 2;    // bad arguments; nothing was written
+
+// Parses args (without the program name), then shows help or the version or renders.
+// Lines for the sounds go to out, messages to err. Returns the exit status.
+int runRenderCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err);
+
+// Renders and writes the sounds that options ask for. Stops at the first sound that cannot be
+// written; the files written before it stay, complete.
+int runRender(const RenderOptions& options, std::ostream& out, std::ostream& err);
+
+// A state from the system clock, for runs without --state.
+std::uint32_t stateFromClock();
+
+}  // namespace corvane
