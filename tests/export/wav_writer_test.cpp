@@ -1,0 +1,105 @@
+// writeWav: the Save path. A repeated save replaces the file; a failed one reports it and keeps the old file.
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <csignal>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "export/sample_format.h"
+#include "export/wav_writer.h"
+#include "scratch_directory.h"
+#include "synth/sample_buffer.h"
+
+namespace corvane::testing {
+namespace {
+
+std::vector<std::byte> fileBytes(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::vector<std::byte> out;
+  for (auto it = std::istreambuf_iterator<char>(in); it != std::istreambuf_iterator<char>(); ++it) {
+    out.push_back(static_cast<std::byte>(*it));
+  }
+  return out;
+}
+
+std::vector<std::byte> currentSoundAsWav() {
+  std::vector<std::byte> out;
+  encodeSound(SampleFormat::Pcm16, sampleBuffer, out);
+  return out;
+}
+
+// Lowers this process's file-size limit for the scope, with SIGXFSZ ignored so that a write beyond
+// the limit fails with EFBIG, as on a disk that fills up midway.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) {
+    ::getrlimit(RLIMIT_FSIZE, &saved_);
+    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit lowered = saved_;
+    lowered.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &lowered);
+  }
+  ~FileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &saved_);
+    std::signal(SIGXFSZ, previousHandler_);
+  }
+
+ private:
+  rlimit saved_{};
+  void (*previousHandler_)(int) = nullptr;
+};
+
+class WavWriterTest : public ::testing::Test {
+ protected:
+  void SetUp() override { clearSampleBuffer(); }
+  void fillWith(double start) {
+    for (int i = 0; i < kSampleCount; ++i) sampleBuffer[i] = start - i * 1e-5;
+  }
+  ScratchDirectory dir_;
+};
+
+TEST_F(WavWriterTest, SavingTwiceLeavesOneFileHoldingTheSecondSound) {
+  fillWith(0.9);
+  ASSERT_TRUE(writeWav(dir_ / "sound.wav"));
+  fillWith(-0.3);
+  std::error_code error = std::make_error_code(std::errc::io_error);
+  ASSERT_TRUE(writeWav(dir_ / "sound.wav", error));
+  EXPECT_FALSE(error);
+  EXPECT_EQ(fileBytes(dir_ / "sound.wav"), currentSoundAsWav());
+  EXPECT_EQ(dir_.names(), std::set<std::string>{"sound.wav"});
+}
+
+TEST_F(WavWriterTest, AFolderThatCannotBeWrittenIsReported) {
+  const std::filesystem::path targets[] = {dir_ / "missing" / "sound.wav", "/proc/corvane-wav-writer-test.wav"};
+  for (const auto& target : targets) {
+    SCOPED_TRACE(target.string());
+    std::error_code error;
+    EXPECT_FALSE(writeWav(target, error));
+    EXPECT_TRUE(error);
+    EXPECT_FALSE(writeWav(target));
+    EXPECT_FALSE(std::filesystem::exists(target));
+  }
+  EXPECT_TRUE(dir_.names().empty());
+}
+
+TEST_F(WavWriterTest, AWriteCutShortKeepsTheEarlierFileAndLeavesNoPartialOne) {
+  fillWith(0.5);
+  ASSERT_TRUE(writeWav(dir_ / "sound.wav"));
+  const std::vector<std::byte> earlier = fileBytes(dir_ / "sound.wav");
+
+  fillWith(-0.5);
+  std::error_code error;
+  {
+    const FileSizeLimit limit(20000);
+    EXPECT_FALSE(writeWav(dir_ / "sound.wav", error));
+  }
+  EXPECT_EQ(error, std::errc::file_too_large) << error.message();
+  EXPECT_EQ(fileBytes(dir_ / "sound.wav"), earlier);
+  EXPECT_EQ(dir_.names(), std::set<std::string>{"sound.wav"});
+}
+
+}  // namespace
+}  // namespace corvane::testing
