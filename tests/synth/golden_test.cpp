@@ -1,12 +1,17 @@
 // Every reference sound, compared bit for bit, with its draw count and end state.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstddef>
 #include <cstring>
+#include <vector>
 
+#include "export/sample_format.h"
 #include "golden.h"
 #include "synth/pipeline.h"
 #include "synth/voices.h"
 #include "synth_fixture.h"
+#include "tools/render/render_sound.h"
 
 namespace corvane::testing {
 namespace {
@@ -48,14 +53,21 @@ TEST_F(GoldenTest, EachVoiceAloneMatchesItsReference) {
   }
 }
 
+// Through the very path of `corvane-render -f f64`: the sound from its state, then the f64 encoder.
 TEST_F(GoldenTest, GeneratedSoundsMatchTheirReferences) {
+  std::vector<std::byte> encoded;
   for (const GoldenEntry& e : goldenEntries("generate")) {
     SCOPED_TRACE(e.file);
-    randomSource.seed(e.state);
-    const VoiceId voice = generateSample();
-    EXPECT_EQ(voiceName(voice), e.voice);
-    EXPECT_EQ(randomSource.state(), e.endState);
-    EXPECT_EQ(drawsBetween(e.state, randomSource.state()), e.draws);
+    const RenderedSound sound = renderSound(e.state);
+    EXPECT_EQ(voiceName(sound.voice), e.voice);
+    EXPECT_EQ(sound.endState, e.endState);
+    EXPECT_EQ(drawsBetween(e.state, sound.endState), e.draws);
+    encodeSound(SampleFormat::F64, sampleBuffer, encoded);
+    const std::vector<unsigned char> expected = readBytes(goldenDir() / e.file);
+    ASSERT_EQ(encoded.size(), expected.size());
+    const auto differs = std::mismatch(expected.begin(), expected.end(), encoded.begin(),
+                                       [](unsigned char a, std::byte b) { return a == std::to_integer<unsigned char>(b); });
+    EXPECT_TRUE(differs.first == expected.end()) << "first difference in sample " << (differs.first - expected.begin()) / 8;
     EXPECT_TRUE(sameBits(readDoubles(goldenDir() / e.file)));
   }
 }
