@@ -1,22 +1,24 @@
-// Writes 8-bit RGB images as PNG files (libpng), replacing the target only once the file is complete.
+// Writes 8-bit RGB images as PNG files (libpng), through the safe file writer.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <span>
-#include <string>
+#include <system_error>
+#include <vector>
+
+#include "export/safe_file.h"
 
 namespace corvane {
 
-struct PngWriteResult {
-  bool ok = false;
-  std::string error;  // what went wrong, naming the path; empty on success
-};
+// Encodes width x height pixels given as top-down rows of red, green, blue (rgb.size() must be
+// width * height * 3) into a complete PNG file. Fails with std::errc::invalid_argument for a size that
+// does not match and std::errc::not_enough_memory when libpng cannot encode.
+std::error_code encodePng(int width, int height, std::span<const std::uint8_t> rgb, std::vector<std::byte>& png);
 
-// Writes width x height pixels of top-down rows of red, green, blue (rgb.size() must be
-// width * height * 3). The image goes to a temporary file beside `path` that is renamed over it when
-// complete, so a failure never leaves a partial or damaged file behind. An existing file is replaced.
-PngWriteResult writePng(const std::filesystem::path& path, int width, int height,
-                        std::span<const std::uint8_t> rgb);
+// Encodes the image and writes it with writeFileSafely: the file appears complete or not at all.
+std::error_code writePng(const std::filesystem::path& path, int width, int height, std::span<const std::uint8_t> rgb,
+                         ExistingFile existing = ExistingFile::Replace);
 
 }  // namespace corvane
