@@ -238,6 +238,8 @@ void prepareSaveDialog(const SaveDialogSettings& settings) {
 
 std::optional<std::filesystem::path> runSaveDialog() {
   if (chooser == nullptr) return std::nullopt;
+  detail::waitForButtonRelease();
+  if (detail::quitDeferred()) return std::nullopt;
   const char* title = gtk_native_dialog_get_title(GTK_NATIVE_DIALOG(chooser));
   for (;;) {
     const std::optional<std::filesystem::path> chosen = chooseOnce();
@@ -256,6 +258,7 @@ std::optional<std::filesystem::path> runSaveDialog() {
 }
 
 void showErrorMessage(const char* caption, const char* text) {
+  detail::waitForButtonRelease();
   if (!ensureGtk()) {
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption, text, detail::mainSdlWindow());
     return;

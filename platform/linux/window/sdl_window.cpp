@@ -69,7 +69,18 @@ bool createMainWindow(const MainWindowSettings& settings) {
   // A sound toy has no business keeping the screen saver away.
   SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
   SDL_SetHint(SDL_HINT_APP_NAME, settings.title);
-  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return fail("no display could be opened");
+  // The press that activates the window is a command too; SDL would drop it otherwise.
+  SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+  // Shaped windows exist only on X11 (XWayland included); SDL_VIDEODRIVER still overrides this.
+  SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+  if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    const char* display = SDL_getenv("DISPLAY");
+    if (display == nullptr || *display == '\0') {
+      failure = "no display could be opened (DISPLAY is not set)";
+      return false;
+    }
+    return fail(("no display could be opened at " + std::string(display)).c_str());
+  }
 
   window = SDL_CreateShapedWindow(settings.title, static_cast<unsigned>(settings.x),
                                   static_cast<unsigned>(settings.y),
