@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -275,16 +274,14 @@ TEST_F(RenderCliTest, AnOutputDirectoryForOneSoundTakesTheDefaultName) {
 TEST_F(RenderCliTest, WithoutAStateTheClockChoosesAndTheRunSaysWhich) {
   const ProgramResult r = run({"-o", "sounds/"});
   ASSERT_EQ(r.exitCode, 0) << r.err;
-  std::smatch said, line;
-  ASSERT_TRUE(std::regex_match(r.err, said, std::regex("corvane-render: state (0x[0-9A-F]{8}) taken from the clock\n")))
-      << r.err;
-  ASSERT_TRUE(std::regex_match(r.out, line, std::regex("(0x[0-9A-F]{8}) \\w+ sounds/corvane-([0-9a-f]{8})\\.wav\n")))
-      << r.out;
-  EXPECT_EQ(said[1], line[1]);
-  const std::uint32_t state = static_cast<std::uint32_t>(std::stoul(line[2], nullptr, 16));
-  EXPECT_EQ(hex(state), line[1]);
-  EXPECT_EQ(contentOf(work_ / "sounds" / ("corvane-" + std::string(line[2]) + ".wav")),
-            expectedFile(state, SampleFormat::Pcm16));
+  const std::string prefix = "corvane-render: state ";
+  const std::string suffix = " taken from the clock\n";
+  ASSERT_TRUE(r.err.starts_with(prefix) && r.err.ends_with(suffix)) << r.err;
+  const std::string said = r.err.substr(prefix.size(), r.err.size() - prefix.size() - suffix.size());
+  const auto state = static_cast<std::uint32_t>(std::stoul(said, nullptr, 16));
+  EXPECT_EQ(said, hex(state));
+  EXPECT_EQ(r.out, lineFor(renderSound(state), "sounds/" + defaultName(state)));
+  EXPECT_EQ(contentOf(work_ / "sounds" / defaultName(state)), expectedFile(state, SampleFormat::Pcm16));
 
   const ProgramResult quiet = run({"-q", "-o", "quiet/"});
   EXPECT_EQ(quiet.exitCode, 0) << quiet.err;
@@ -304,7 +301,7 @@ TEST_F(RenderCliTest, HelpAndVersionPrintAndWriteNoSound) {
 
   const ProgramResult version = run({"-s", "1", "--version", "--bogus"});
   EXPECT_EQ(version.exitCode, 0);
-  EXPECT_TRUE(std::regex_match(version.out, std::regex("corvane-render \\d+\\.\\d+\\.\\d+\n"))) << version.out;
+  EXPECT_EQ(version.out, "corvane-render " CORVANE_VERSION "\n");
   EXPECT_TRUE(work_.names().empty());
 }
 
