@@ -14,11 +14,11 @@ inline constexpr int kDisplayDrawsPerRepaint = 1760;
 bool setupDisplay();
 
 // Composes skin, baseline and trace into backBuffer (1,760 draws from randomSource). Returns false,
-// composing nothing, before setupDisplay.
+// composing nothing, before setupDisplay; the draws are taken even then, so every repaint moves the
+// generator alike.
 bool composeDisplay();
 
-// The same composition into another image (backBuffer itself stays untouched). Before setupDisplay it
-// also returns false without drawing; the 1,760 draws are taken either way.
+// The same composition into another image; backBuffer stays untouched.
 bool composeDisplay(BackBuffer& target);
 
 // The skin as setupDisplay decoded it (white before).
