@@ -1,5 +1,8 @@
 #include "playback/fill_segment.h"
 
+#include <bit>
+#include <cstring>
+
 #include "playback/device_ring.h"
 #include "playback/playback_state.h"
 #include "synth/sample_buffer.h"
@@ -31,13 +34,12 @@ void fillSegment(int k) {
     } else {
       i = 0;
     }
+    // Left and right the same, each little-endian: one 32-bit store per frame.
     const auto bits = static_cast<std::uint16_t>(toDeviceValue(v));
-    const auto low = static_cast<std::uint8_t>(bits & 0xFF);
-    const auto high = static_cast<std::uint8_t>(bits >> 8);
-    out[0] = low;  // left
-    out[1] = high;
-    out[2] = low;  // right, the same
-    out[3] = high;
+    const std::uint16_t little =
+        std::endian::native == std::endian::little ? bits : static_cast<std::uint16_t>((bits << 8) | (bits >> 8));
+    const std::uint32_t frameBits = little | (std::uint32_t{little} << 16);
+    std::memcpy(out, &frameBits, kFrameBytes);
     out += kFrameBytes;
   }
 

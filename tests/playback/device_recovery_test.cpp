@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <thread>
 
@@ -17,15 +16,21 @@ namespace {
 using namespace std::chrono_literals;
 
 TEST(DeviceRecoveryTest, OpensTheDefaultDeviceAgainOnceOneIsThere) {
+  // The device's file is a link, first to /dev/full, then, swapped in one step while the program runs,
+  // to an ordinary file (no environment changes while SDL may read it).
+  const std::filesystem::path link = diskAudioFile("device-link");
   const std::filesystem::path file = diskAudioFile("recovered-device");
-  std::filesystem::remove(file);
-  useDiskAudio("/dev/full");  // opens, then fails at its first write: SDL reports it removed
+  const std::filesystem::path nextLink = diskAudioFile("device-link-next");
+  for (const auto& p : {link, file, nextLink}) std::filesystem::remove(p);
+  std::filesystem::create_symlink("/dev/full", link);
+  useDiskAudio(link);  // opens, then fails at its first write: SDL reports the device removed
   loadKnownSound();
   ASSERT_TRUE(openAudio());
   std::this_thread::sleep_for(600ms);  // lost, and looked for again a few times meanwhile
 
   // A device comes back: the next attempt opens it.
-  setenv("SDL_DISKAUDIOFILE", file.c_str(), 1);
+  std::filesystem::create_symlink(file, nextLink);
+  std::filesystem::rename(nextLink, link);
   ASSERT_TRUE(waitForBytes(file, 176400 / 5, 5s)) << "the device was not opened again";
 
   rewindAndPlay();
@@ -34,7 +39,7 @@ TEST(DeviceRecoveryTest, OpensTheDefaultDeviceAgainOnceOneIsThere) {
   ASSERT_TRUE(waitForBytes(file, enough * kFrameBytes, 15s));
   std::size_t start = 0;
   EXPECT_TRUE(holdsOnePlayThrough(readFrames(file), start));
-  std::filesystem::remove(file);
+  for (const auto& p : {link, file}) std::filesystem::remove(p);
 }
 
 }  // namespace
