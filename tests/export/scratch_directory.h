@@ -3,9 +3,11 @@
 
 #include <stdlib.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <set>
 #include <string>
+#include <system_error>
 
 namespace corvane::testing {
 
@@ -13,7 +15,9 @@ class ScratchDirectory {
  public:
   ScratchDirectory() {
     std::string pattern = (std::filesystem::temp_directory_path() / "corvane-test-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw std::filesystem::filesystem_error("mkdtemp", std::error_code(errno, std::system_category()));
+    if (::mkdtemp(pattern.data()) == nullptr) {
+      throw std::filesystem::filesystem_error("mkdtemp", std::error_code(errno, std::system_category()));
+    }
     path_ = pattern;
   }
   ~ScratchDirectory() {
