@@ -128,7 +128,10 @@ using CommandStressTest = PlaybackTest;
 
 TEST_F(CommandStressTest, NoCommandIsLostAgainstConcurrentFills) {
   constexpr int kCommands = 4000;
-  constexpr int kMaxFills = 400000;
+  // The filler may run this far ahead of the commands (when the commanding thread is descheduled, say),
+  // which bounds the log.
+  constexpr int kAhead = 32;
+  constexpr int kMaxFills = kCommands * (kAhead + 16);
   int pattern = 1;
   writePattern(pattern);
 
@@ -145,9 +148,11 @@ TEST_F(CommandStressTest, NoCommandIsLostAgainstConcurrentFills) {
   std::atomic<bool> fillRunning{false};  // a timing hint only
   std::atomic<bool> finish{false};
   std::atomic<bool> fillerEnded{false};
+  std::atomic<int> fillLimit{kAhead};
   std::thread filler([&] {
     std::minstd_rand rng(7);
     for (int j = 0; j < kMaxFills && !finish.load(); ++j) {
+      while (j >= fillLimit.load(std::memory_order_acquire) && !finish.load()) std::this_thread::yield();
       const int k = j % 3;
       fillRunning.store(true, std::memory_order_relaxed);
       fillSegment(k);
@@ -164,6 +169,7 @@ TEST_F(CommandStressTest, NoCommandIsLostAgainstConcurrentFills) {
   enum Command { Play, Stop, Generate };
   for (int c = 0; c < kCommands; ++c) {
     const auto command = static_cast<Command>(rng() % 3);
+    fillLimit.store(fillsDone.load(std::memory_order_acquire) + kAhead, std::memory_order_release);
     // Mostly aim inside a fill, at a random point of it.
     if (rng() % 4 != 0) {
       const auto giveUp = Clock::now() + 20 * fillTime + 1ms;
@@ -189,6 +195,7 @@ TEST_F(CommandStressTest, NoCommandIsLostAgainstConcurrentFills) {
     }
     const int after = fillsDone.load(std::memory_order_acquire);
     if (wasFilling && fillRunning.load(std::memory_order_relaxed) && after == before) ++midFill;
+    fillLimit.store(after + 2 + kAhead / 4, std::memory_order_release);
 
     // Fill after+1 began after the command returned.
     while (fillsDone.load(std::memory_order_acquire) < after + 2) {
