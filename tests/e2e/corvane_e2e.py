@@ -606,7 +606,9 @@ def case_sound(options, desktop, renderer):
         check(delay <= FRAME_RATE // 2,
               f"the sound began {delay / FRAME_RATE * 1000:.0f} ms of stream after the printed line")
         log(f"FIGURE generate-to-sound: {(start + first_sound - at_press) / FRAME_RATE * 1000:.0f} ms "
-            f"of stream from the press to the first non-silent frame")
+            f"of stream from the press to the first non-silent frame, "
+            f"{(start - at_line) / FRAME_RATE * 1000:.0f} ms from the printed line to the "
+            f"play-through's first frame")
 
         image = corvane.window_image()
         check(trace_pixels_off_baseline(image, skin) > 100, "the trace is still flat after Generate")
@@ -709,10 +711,11 @@ def case_save(options, desktop, renderer):
             desktop.key("ctrl+a")
             desktop.type_text(text)
             if drop_completion:
-                # The chooser completes a typed name to a matching file's ("take" → "take.wav")
-                # and selects what it added; Delete takes it away again.
-                time.sleep(0.5)
-                desktop.key("Delete")
+                # The chooser completes typed text to a matching file's name ("take" →
+                # "take.wav"), but only as text is added: end on a character that matches
+                # nothing, then take it away.
+                desktop.type_text("#")
+                desktop.key("BackSpace")
             desktop.confirm_chooser(dialog)
             return dialog
 
