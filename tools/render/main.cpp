@@ -1,5 +1,7 @@
 // corvane-render: the program entry. Everything else lives in the library, where tests reach it.
+#include <atomic>
 #include <csignal>
+#include <cstdio>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -8,15 +10,36 @@
 
 #include "tools/render/render_run.h"
 
+#ifdef _WIN32
+#include <io.h>
+#define isatty _isatty
+#define fileno _fileno
+#else
+#include <unistd.h>
+#endif
+
 namespace {
+
+// Set by Ctrl-C (or a termination request); the run stops between two sounds, so every file it
+// wrote is complete.
+std::atomic<bool> interruptRequested{false};
+static_assert(std::atomic<bool>::is_always_lock_free, "the flag is set from a signal handler");
+
+extern "C" void requestInterrupt(int) { interruptRequested.store(true, std::memory_order_relaxed); }
 
 int runWith(const std::vector<std::string>& arguments) {
 #ifdef SIGXFSZ
   // Beyond the file-size limit a write should fail (EFBIG) and be reported, not kill the program.
   std::signal(SIGXFSZ, SIG_IGN);
 #endif
+  std::signal(SIGINT, requestInterrupt);
+  std::signal(SIGTERM, requestInterrupt);
+  corvane::RenderContext context;
+  context.progress = isatty(fileno(stderr)) != 0;
+  context.outputIsTerminal = isatty(fileno(stdout)) != 0;
+  context.interrupted = &interruptRequested;
   const std::vector<std::string_view> views(arguments.begin(), arguments.end());
-  return corvane::runRenderCommand(views, std::cout, std::cerr);
+  return corvane::runRenderCommand(views, std::cout, std::cerr, context);
 }
 
 }  // namespace

@@ -17,24 +17,26 @@ std::string createDirectories(const std::filesystem::path& directory) {
   return {};
 }
 
-bool namesDirectory(const RenderOptions& options, const std::filesystem::path& output) {
+bool namesDirectory(std::uint32_t count, const std::filesystem::path& output) {
   std::error_code ignored;
-  return options.count > 1 || !output.has_filename() || std::filesystem::is_directory(output, ignored);
+  return count > 1 || !output.has_filename() || std::filesystem::is_directory(output, ignored);
 }
 
 }  // namespace
 
-std::string defaultFileName(std::uint32_t state, SampleFormat format) {
+std::string defaultFileName(std::uint32_t state, std::string_view extension) {
   char name[24];
   std::snprintf(name, sizeof name, "corvane-%08x", static_cast<unsigned>(state));
-  return std::string(name) + std::string(fileExtension(format));
+  return std::string(name) + std::string(extension);
 }
 
-std::string prepareOutput(const RenderOptions& options, OutputPlan& plan) {
+std::string prepareOutput(const std::optional<std::filesystem::path>& outputOption, std::uint32_t count,
+                          std::string_view extension, OutputPlan& plan) {
   plan = OutputPlan{};
-  if (!options.output) return {};
-  const std::filesystem::path& output = *options.output;
-  if (namesDirectory(options, output)) {
+  plan.extension = extension;
+  if (!outputOption) return {};
+  const std::filesystem::path& output = *outputOption;
+  if (namesDirectory(count, output)) {
     plan.directory = output;
     return createDirectories(output);
   }
@@ -42,9 +44,9 @@ std::string prepareOutput(const RenderOptions& options, OutputPlan& plan) {
   return createDirectories(output.parent_path());
 }
 
-std::filesystem::path outputPathFor(const OutputPlan& plan, std::uint32_t state, SampleFormat format) {
+std::filesystem::path outputPathFor(const OutputPlan& plan, std::uint32_t state) {
   if (plan.file) return *plan.file;
-  return plan.directory / defaultFileName(state, format);
+  return plan.directory / defaultFileName(state, plan.extension);
 }
 
 }  // namespace corvane

@@ -59,6 +59,12 @@ std::string applyOutput(ParsedArguments& parsed, std::string_view value) {
   return {};
 }
 
+std::string applyPicture(ParsedArguments& parsed, std::string_view value) {
+  if (value.empty()) return "picture path is empty";
+  parsed.options.picture = pathFromArgument(value);
+  return {};
+}
+
 std::string applyFormat(ParsedArguments& parsed, std::string_view value) {
   const auto format = sampleFormatFromName(value);
   if (!format) return "unknown format " + inQuotes(value) + " (pcm16, float32 or f64)";
@@ -93,12 +99,13 @@ std::string applyVersion(ParsedArguments& parsed, std::string_view) {
   return {};
 }
 
-constexpr std::array<OptionSpec, 9> kOptions = {{
+constexpr std::array<OptionSpec, 10> kOptions = {{
     {'s', "state", true, applyState},
     {'n', "count", true, applyCount},
     {'o', "output", true, applyOutput},
     {'f', "format", true, applyFormat},
     {0, "voice", true, applyVoice},
+    {0, "picture", true, applyPicture},
     {0, "force", false, applyForce},
     {'q', "quiet", false, applyQuiet},
     {0, "help", false, applyHelp},

@@ -21,6 +21,7 @@ struct RenderOptions {
   std::optional<std::filesystem::path> output;  // none: default names in the current directory
   SampleFormat format = SampleFormat::Pcm16;
   std::optional<VoiceId> voice;                 // keep only sounds of this voice
+  std::optional<std::filesystem::path> picture; // also write PNG pictures: a file, or a directory
   bool force = false;                           // replace existing files
   bool quiet = false;                           // print nothing but errors
 };

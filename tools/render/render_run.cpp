@@ -11,7 +11,9 @@
 #include "synth/sample_buffer.h"
 #include "tools/render/output_plan.h"
 #include "tools/render/path_text.h"
+#include "tools/render/progress_line.h"
 #include "tools/render/render_sound.h"
+#include "ui/display/picture.h"
 #include "tools/render/usage.h"
 
 namespace corvane {
@@ -26,15 +28,25 @@ std::string hexState(std::uint32_t state) {
   return text;
 }
 
+std::string writeProblem(const std::filesystem::path& path, std::error_code error) {
+  if (!error) return {};
+  if (error == std::errc::file_exists) return "'" + pathText(path) + "' already exists (--force replaces it)";
+  return "cannot write '" + pathText(path) + "': " + error.message();
+}
+
+ExistingFile existingFilePolicy(const RenderOptions& options) {
+  return options.force ? ExistingFile::Replace : ExistingFile::Keep;
+}
+
 // Encodes the sound now in sampleBuffer and writes it to path. Returns the problem, or "".
 std::string writeSound(const std::filesystem::path& path, const RenderOptions& options,
                        std::vector<std::byte>& encoded) {
   encodeSound(options.format, sampleBuffer, encoded);
-  const std::error_code error =
-      writeFileSafely(path, encoded, options.force ? ExistingFile::Replace : ExistingFile::Keep);
-  if (!error) return {};
-  if (error == std::errc::file_exists) return "'" + pathText(path) + "' already exists (--force replaces it)";
-  return "cannot write '" + pathText(path) + "': " + error.message();
+  return writeProblem(path, writeFileSafely(path, encoded, existingFilePolicy(options)));
+}
+
+bool interrupted(const RenderContext& context) {
+  return context.interrupted && context.interrupted->load(std::memory_order_relaxed);
 }
 
 }  // namespace
@@ -44,32 +56,57 @@ std::uint32_t stateFromClock() {
   return static_cast<std::uint32_t>(ticks ^ (ticks >> 32));
 }
 
-int runRender(const RenderOptions& options, std::ostream& out, std::ostream& err) {
+int runRender(const RenderOptions& options, std::ostream& out, std::ostream& err, const RenderContext& context) {
   std::uint32_t state = options.state ? *options.state : stateFromClock();
   if (!options.state && !options.quiet) err << kProgram << "state " << hexState(state) << " taken from the clock\n";
 
-  OutputPlan plan;
-  if (const std::string problem = prepareOutput(options, plan); !problem.empty()) {
+  OutputPlan sounds;
+  OutputPlan pictures;
+  std::string problem = prepareOutput(options.output, options.count, fileExtension(options.format), sounds);
+  if (problem.empty() && options.picture) problem = prepareOutput(options.picture, options.count, ".png", pictures);
+  if (!problem.empty()) {
     err << kProgram << problem << '\n';
     return kExitFailure;
   }
 
+  ProgressLine progress(err, context.progress && !options.quiet && options.count > 1, options.count);
+  // Messages start on a line of their own, not after the progress text.
+  auto fail = [&](const std::string& message, int status) {
+    progress.clear();
+    err << kProgram << message << '\n';
+    return status;
+  };
+
   std::vector<std::byte> encoded;
   for (std::uint32_t written = 0; written < options.count; ++written) {
+    if (interrupted(context)) {
+      out.flush();
+      return fail("interrupted after " + std::to_string(written) + " of " + std::to_string(options.count) + " sounds",
+                  kExitInterrupted);
+    }
+    progress.update(written);
     const std::uint32_t searchStart = state;
     const std::optional<RenderedSound> sound = renderNextSound(state, options.voice);
     if (!sound) {
-      err << kProgram << "no " << voiceName(*options.voice) << " among " << kMaxSkippedSounds + 1
-          << " sounds in a row from state " << hexState(searchStart) << '\n';
-      return kExitFailure;
+      return fail("no " + std::string(voiceName(*options.voice)) + " among " + std::to_string(kMaxSkippedSounds + 1) +
+                      " sounds in a row from state " + hexState(searchStart),
+                  kExitFailure);
     }
-    const std::filesystem::path path = outputPathFor(plan, sound->state, options.format);
-    if (const std::string problem = writeSound(path, options, encoded); !problem.empty()) {
-      err << kProgram << problem << '\n';
-      return kExitFailure;
+    const std::filesystem::path path = outputPathFor(sounds, sound->state);
+    if (problem = writeSound(path, options, encoded); !problem.empty()) return fail(problem, kExitFailure);
+    if (options.picture) {
+      const std::filesystem::path picturePath = outputPathFor(pictures, sound->state);
+      problem = writeProblem(picturePath, writeDisplayPicture(picturePath, existingFilePolicy(options)));
+      if (!problem.empty()) return fail(problem, kExitFailure);
     }
-    if (!options.quiet) out << hexState(sound->state) << ' ' << voiceName(sound->voice) << ' ' << pathText(path) << '\n';
+    if (!options.quiet) {
+      // On a shared screen the line goes above the progress text, which is drawn again after it.
+      if (context.outputIsTerminal) progress.clear();
+      out << hexState(sound->state) << ' ' << voiceName(sound->voice) << ' ' << pathText(path) << '\n';
+      if (context.outputIsTerminal) out.flush();
+    }
   }
+  progress.clear();
 
   out.flush();
   if (!out) {
@@ -79,7 +116,8 @@ int runRender(const RenderOptions& options, std::ostream& out, std::ostream& err
   return kExitSuccess;
 }
 
-int runRenderCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err) {
+int runRenderCommand(std::span<const std::string_view> args, std::ostream& out, std::ostream& err,
+                     const RenderContext& context) {
   const ParsedArguments parsed = parseRenderArguments(args);
   if (!parsed.error.empty()) {
     err << kProgram << parsed.error << " (see --help)\n";
@@ -93,7 +131,7 @@ int runRenderCommand(std::span<const std::string_view> args, std::ostream& out, 
       printVersion(out);
       break;
     case RenderRequest::Render:
-      return runRender(parsed.options, out, err);
+      return runRender(parsed.options, out, err, context);
   }
   out.flush();
   return out ? kExitSuccess : kExitFailure;

@@ -21,6 +21,8 @@ void printUsage(std::ostream& out) {
          "                       f64     the 44,100 samples as little-endian doubles (.f64)\n"
          "      --voice=NAME     write only sounds of voice NAME; the states of the sounds in\n"
          "                       between are passed over as presses of Generate would pass them\n"
+         "      --picture=PATH   also write a PNG picture of each sound as the window shows it:\n"
+         "                       the file for one sound, or the directory for several\n"
          "      --force          replace existing files (they are kept otherwise)\n"
          "  -q, --quiet          print nothing but errors\n"
          "      --help           show this help and exit\n"
@@ -30,7 +32,9 @@ void printUsage(std::ostream& out) {
   for (int i = 0; i < kVoiceCount; ++i) out << (i % 4 == 0 ? "\n  " : " ") << voiceName(static_cast<VoiceId>(i));
   out << "\n\n"
          "Each sound written prints one line: 0xSTATE VoiceName path\n"
-         "Exit status: 0 on success, 1 when a file cannot be written, 2 for bad usage.\n";
+         "On a terminal, runs of several sounds show their progress on standard error.\n"
+         "Exit status: 0 on success, 1 when a file cannot be written, 2 for bad usage,\n"
+         "130 when interrupted (files already written stay complete; none is left half-written).\n";
 }
 
 void printVersion(std::ostream& out) { out << "corvane-render " CORVANE_VERSION "\n"; }
