@@ -1,9 +1,9 @@
 // The platform's sound device, as free functions. One implementation per OS.
 //
 // The device plays one ring of 16-bit little-endian stereo frames at 44,100 Hz in an endless loop and
-// counts the bytes it has played. Threads: openAudioDevice runs once, before any other call; after it,
-// keepAudioDeviceOpen is called from one thread only (the refill thread); audioBytesPlayed and
-// audioRingWritten may be called from any thread.
+// counts the bytes it has played. Threads: openAudioDevice and closeAudioDevice run while no other
+// thread calls these functions; in between, keepAudioDeviceOpen is called from one thread only (the
+// refill thread); audioBytesPlayed and audioRingWritten may be called from any thread.
 #pragma once
 
 #include <cstddef>
@@ -19,6 +19,9 @@ inline constexpr int kAudioFrameBytes = 4;
 // over. The ring must outlive the program and ringBytes be a whole number of frames. False when there is
 // no usable device; nothing then plays and nothing needs to be released.
 bool openAudioDevice(const std::uint8_t* ring, std::size_t ringBytes);
+
+// Stops and closes the device, if one is open; a later openAudioDevice may open it again.
+void closeAudioDevice();
 
 // Bytes the device has taken from the ring since it was opened, counted on across repetitions and across
 // reopenings (a reopened device resumes the ring where the lost one stopped). 0 before a device is open.

@@ -1,6 +1,6 @@
-// openAudio: the device is opened once, at start-up, and plays DeviceRing until the process ends.
+// openAudio: the device is opened once, at start-up, and plays DeviceRing until the process ends (or
+// until closeAudio, for a program that quits SDL before it exits).
 #include <atomic>
-#include <thread>
 
 #include "platform/audio_device.h"
 #include "playback/device_ring.h"
@@ -9,14 +9,23 @@
 
 namespace corvane {
 
+namespace {
+std::atomic<bool> opened{false};  // the user-interface thread's own record
+}
+
 bool openAudio() {
-  static std::atomic<bool> opened{false};
   if (opened.load()) return true;
   if (!openAudioDevice(deviceRing.data(), deviceRing.size())) return false;
-  // Never joined: the thread ends with the process, as the device does.
-  std::thread(RefillThread).detach();
+  startRefillThread();
   opened.store(true);
   return true;
+}
+
+void closeAudio() {
+  if (!opened.load()) return;
+  stopRefillThread();
+  closeAudioDevice();
+  opened.store(false);
 }
 
 }  // namespace corvane

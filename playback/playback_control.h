@@ -8,6 +8,11 @@ namespace corvane {
 // then runs silent and every command still works).
 bool openAudio();
 
+// Optional, at the very end: ends RefillThread's use of the device and closes it, so that the program
+// may then quit SDL (SDL_Quit). Without it the process end releases the device. Commands keep working,
+// silent; openAudio may open the device again.
+void closeAudio();
+
 // Rewinds to the start of the sample and plays it (Play, and the end of Generate).
 void rewindAndPlay();
 

@@ -10,7 +10,14 @@ namespace corvane {
 // Returns the segment filled, or -1. The count is 64 bits wide, so it never wraps.
 int refillStep(std::uint64_t playedBytes, int& lastSegment);
 
-// The thread body: a refillStep every millisecond, forever, keeping the device open meanwhile.
-[[noreturn]] void RefillThread();
+// The thread body: a refillStep every millisecond, keeping the device open meanwhile, until
+// stopRefillThread asks it to end (in the program: never).
+void RefillThread();
+
+// Starts RefillThread; it is never joined.
+void startRefillThread();
+
+// Asks RefillThread to end and returns once it has: it then no longer touches the device or the ring.
+void stopRefillThread();
 
 }  // namespace corvane

@@ -1,6 +1,6 @@
 // The real SDL device, through SDL's disk driver, which plays the device stream into a file in real
 // time: one play-through between silences, heard two to three segments after the Play, at the
-// device's rate.
+// device's rate; and closing and opening it again.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -26,14 +26,12 @@ class DiskDeviceTest : public ::testing::Test {
     std::filesystem::remove(file_);
     useDiskAudio(file_);
     loadKnownSound();
-    opened_ = openAudio();
   }
   static void TearDownTestSuite() { std::filesystem::remove(file_); }
 
-  void SetUp() override { ASSERT_TRUE(opened_) << "SDL's disk driver did not open"; }
+  void SetUp() override { ASSERT_TRUE(openAudio()) << "SDL's disk driver did not open"; }
 
   static inline std::filesystem::path file_;
-  static inline bool opened_ = false;
 };
 
 TEST_F(DiskDeviceTest, PlaysOnePlayThroughBetweenSilences) {
@@ -66,6 +64,22 @@ TEST_F(DiskDeviceTest, GrowsAtAbout176400BytesASecond) {
   EXPECT_GT(rate, 100000.0);
   EXPECT_LT(rate, 260000.0);
   EXPECT_EQ(b1 % kFrameBytes, 0u);
+}
+
+TEST_F(DiskDeviceTest, ClosingStopsTheDeviceAndOpeningStartsItAgain) {
+  ASSERT_TRUE(waitForBytes(file_, 1, 5s)) << "the device is not playing";
+  closeAudio();
+  const std::uintmax_t closedAt = fileBytes(file_);
+  std::this_thread::sleep_for(200ms);
+  EXPECT_EQ(fileBytes(file_), closedAt);
+  rewindAndPlay();  // commands still work, silent
+  stopPlayback();
+  EXPECT_FALSE(playbackState().playing);
+
+  ASSERT_TRUE(openAudio());  // starts a new file
+  std::this_thread::sleep_for(100ms);
+  const std::uintmax_t reopenedAt = fileBytes(file_);
+  EXPECT_TRUE(waitForBytes(file_, reopenedAt + kBytesPerSecond / 10, 5s)) << "the device did not start again";
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ constexpr Uint16 kDeviceBufferFrames = 1024;
 // How often a lost device is looked for again.
 constexpr Uint64 kReopenIntervalMs = 250;
 
-// Set once, before the first device starts; read by the audio callback.
+// Set before a device starts and cleared after it has stopped; read by the audio callback.
 const std::uint8_t* ringData = nullptr;
 std::size_t ringSize = 0;
 
@@ -64,7 +64,7 @@ SDL_AudioDeviceID openDefaultDevice() {
 }  // namespace
 
 bool openAudioDevice(const std::uint8_t* ring, std::size_t ringBytes) {
-  if (device != 0) return true;
+  if (ringData != nullptr) return true;  // already open (or being reopened)
   if (ring == nullptr || ringBytes == 0 || ringBytes % kAudioFrameBytes != 0) return false;
   // Works with or without a window: the audio subsystem is initialised here, on its own.
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
@@ -79,6 +79,15 @@ bool openAudioDevice(const std::uint8_t* ring, std::size_t ringBytes) {
     return false;
   }
   return true;
+}
+
+void closeAudioDevice() {
+  if (ringData == nullptr) return;
+  if (device != 0) SDL_CloseAudioDevice(device);  // waits for SDL's audio thread to end
+  device = 0;
+  ringData = nullptr;
+  ringSize = 0;
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 std::uint64_t audioBytesPlayed() { return bytesPlayed.load(std::memory_order_acquire); }
