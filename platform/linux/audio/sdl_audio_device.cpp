@@ -27,7 +27,8 @@ std::atomic<std::uint64_t> bytesPlayed{0};
 // before the device reads them.
 std::atomic<std::uint64_t> ringWrites{0};
 
-// After openAudioDevice, touched only by the thread that calls keepAudioDeviceOpen.
+// Between openAudioDevice and closeAudioDevice, touched only by the thread that calls
+// keepAudioDeviceOpen.
 SDL_AudioDeviceID device = 0;
 Uint64 lastOpenAttempt = 0;
 
