@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+
 namespace corvane {
 namespace {
 
@@ -11,6 +14,14 @@ struct PressCase {
   int y;
   Command expected;
 };
+
+void PrintTo(const PressCase& press, std::ostream* out) {
+  *out << "(" << press.x << ", " << press.y << ")";
+}
+
+std::string pressName(const ::testing::TestParamInfo<PressCase>& info) {
+  return "X" + std::to_string(info.param.x) + "Y" + std::to_string(info.param.y);
+}
 
 class HitAreaBounds : public ::testing::TestWithParam<PressCase> {};
 
@@ -39,14 +50,16 @@ INSTANTIATE_TEST_SUITE_P(
         PressCase{306, 240, Command::None}, PressCase{307, 240, Command::Save},
         PressCase{391, 240, Command::Save}, PressCase{392, 240, Command::None},
         PressCase{350, 231, Command::None}, PressCase{350, 232, Command::Save},
-        PressCase{350, 254, Command::Save}, PressCase{350, 255, Command::None}));
+        PressCase{350, 254, Command::Save}, PressCase{350, 255, Command::None}),
+    pressName);
 
 // Between and beside the areas the window drags: the strip of lights, the screen, the corners.
 INSTANTIATE_TEST_SUITE_P(
     Elsewhere, HitAreaBounds,
     ::testing::Values(PressCase{350, 100, Command::None}, PressCase{350, 228, Command::None},
                       PressCase{150, 150, Command::None}, PressCase{0, 0, Command::None},
-                      PressCase{380, 28, Command::None}, PressCase{399, 299, Command::None}));
+                      PressCase{380, 28, Command::None}, PressCase{399, 299, Command::None}),
+    pressName);
 
 TEST(HitAreas, NoPixelOfTheWindowLiesInTwoAreas) {
   for (int y = 0; y < 300; ++y) {

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <ostream>
+#include <string>
 
 namespace corvane {
 namespace {
@@ -13,6 +15,10 @@ struct IdleCase {
   std::uint32_t lastRepaint;
   bool due;
 };
+
+void PrintTo(const IdleCase& c, std::ostream* out) {
+  *out << "now " << c.now << ", last repaint " << c.lastRepaint;
+}
 
 class IdleRepaint : public ::testing::TestWithParam<IdleCase> {};
 
@@ -30,7 +36,10 @@ INSTANTIATE_TEST_SUITE_P(
                       // Across the wrap of the tick count after 2^32 ms.
                       IdleCase{10, 0xFFFFFFF0u, false}, IdleCase{74, 0xFFFFFFF0u, false},
                       IdleCase{75, 0xFFFFFFF0u, true}, IdleCase{0, 0xFFFFFFA6u, false},
-                      IdleCase{0, 0xFFFFFFA5u, true}));
+                      IdleCase{0, 0xFFFFFFA5u, true}),
+    [](const ::testing::TestParamInfo<IdleCase>& info) {
+      return "Now" + std::to_string(info.param.now) + "Last" + std::to_string(info.param.lastRepaint);
+    });
 
 }  // namespace
 }  // namespace corvane
