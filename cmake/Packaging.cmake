@@ -51,14 +51,15 @@ set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://corvane.org/)
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-"random one-shot percussive and tonal sound generator
- Corvane invents one-second sounds at random. Each press of its Next! panel
- synthesises a new sound from one of twelve randomised voices (FM operators,
- noise-excited feedback loops, nonlinear springs, swept oscillators and stacks
- of them), shows it as a shimmering trace, plays it and saves it as a 16-bit
- WAV file on request.
- .
- Every sound is named by a 32-bit state; corvane-render turns a state back
- into the same samples, bit for bit, one at a time or in batches.")
+# CPack puts the summary on the first line and indents this text beneath it; an empty line
+# becomes the paragraph separator " .".
+set(CPACK_PACKAGE_DESCRIPTION
+"Corvane invents one-second sounds at random. Each press of its Next! panel
+synthesises a new sound from one of twelve randomised voices (FM operators,
+noise-excited feedback loops, nonlinear springs, swept oscillators and stacks
+of them), shows it as a shimmering trace, plays it and saves it as a 16-bit
+WAV file on request.
+
+Every sound is named by a 32-bit state; corvane-render turns a state back
+into the same samples, bit for bit, one at a time or in batches.")
 include(CPack)

@@ -30,8 +30,9 @@ std::string hexState(std::uint32_t state) {
 
 std::string writeProblem(const std::filesystem::path& path, std::error_code error) {
   if (!error) return {};
-  if (error == std::errc::file_exists) return "'" + pathText(path) + "' already exists (--force replaces it)";
-  return "cannot write '" + pathText(path) + "': " + error.message();
+  const std::string name = quoted(pathText(path));
+  if (error == std::errc::file_exists) return name + " already exists (--force replaces it)";
+  return "cannot write " + name + ": " + error.message();
 }
 
 ExistingFile existingFilePolicy(const RenderOptions& options) {
