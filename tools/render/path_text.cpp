@@ -19,7 +19,7 @@ std::filesystem::path pathFromArgument(std::string_view text) { return std::file
 std::string pathText(const std::filesystem::path& path) { return path.string(); }
 #endif
 
-std::string quoted(std::string_view text) {
+std::string inQuotes(std::string_view text) {
   // Appended rather than "'" + text: GCC 12 warns falsely (-Wrestrict) about that form at -O3.
   std::string result(1, '\'');
   result += text;

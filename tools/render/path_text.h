@@ -11,6 +11,6 @@ std::filesystem::path pathFromArgument(std::string_view text);
 std::string pathText(const std::filesystem::path& path);
 
 // 'text', for naming a value or path in a message.
-std::string quoted(std::string_view text);
+std::string inQuotes(std::string_view text);
 
 }  // namespace corvane

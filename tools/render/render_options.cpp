@@ -35,18 +35,18 @@ std::string applyState(ParsedArguments& parsed, std::string_view value) {
       parsed.options.state = static_cast<std::uint32_t>(n.value);
       return {};
     case NumberStatus::TooLarge:
-      return "state " + quoted(value) + " does not fit in 32 bits (0 to 4294967295)";
+      return "state " + inQuotes(value) + " does not fit in 32 bits (0 to 4294967295)";
     case NumberStatus::NotANumber:
       break;
   }
-  return "state " + quoted(value) + " is not a number (decimal or 0x hex, 0 to 4294967295)";
+  return "state " + inQuotes(value) + " is not a number (decimal or 0x hex, 0 to 4294967295)";
 }
 
 std::string applyCount(ParsedArguments& parsed, std::string_view value) {
   const ParsedNumber n = parseWholeNumber(value, kMaxSoundCount);
   if (n.status == NumberStatus::Ok && n.value == 0) return "count must be at least 1";
-  if (n.status == NumberStatus::TooLarge) return "count " + quoted(value) + " is too large (at most 4294967295)";
-  if (n.status != NumberStatus::Ok) return "count " + quoted(value) + " is not a positive whole number";
+  if (n.status == NumberStatus::TooLarge) return "count " + inQuotes(value) + " is too large (at most 4294967295)";
+  if (n.status != NumberStatus::Ok) return "count " + inQuotes(value) + " is not a positive whole number";
   parsed.options.count = static_cast<std::uint32_t>(n.value);
   return {};
 }
@@ -65,14 +65,14 @@ std::string applyPicture(ParsedArguments& parsed, std::string_view value) {
 
 std::string applyFormat(ParsedArguments& parsed, std::string_view value) {
   const auto format = sampleFormatFromName(value);
-  if (!format) return "unknown format " + quoted(value) + " (pcm16, float32 or f64)";
+  if (!format) return "unknown format " + inQuotes(value) + " (pcm16, float32 or f64)";
   parsed.options.format = *format;
   return {};
 }
 
 std::string applyVoice(ParsedArguments& parsed, std::string_view value) {
   const auto voice = voiceFromName(value);
-  if (!voice) return "unknown voice " + quoted(value) + " (" + voiceNameList() + ")";
+  if (!voice) return "unknown voice " + inQuotes(value) + " (" + voiceNameList() + ")";
   parsed.options.voice = *voice;
   return {};
 }
@@ -133,7 +133,7 @@ class ArgumentParser {
     while (next_ < args_.size() && parsed_.error.empty() && parsed_.request == RenderRequest::Render) {
       const std::string_view arg = args_[next_++];
       if (arg == "--") {
-        if (next_ < args_.size()) parsed_.error = "unexpected argument " + quoted(args_[next_]);
+        if (next_ < args_.size()) parsed_.error = "unexpected argument " + inQuotes(args_[next_]);
         break;
       }
       if (arg.starts_with("--")) {
@@ -141,7 +141,7 @@ class ArgumentParser {
       } else if (arg.size() > 1 && arg[0] == '-') {
         parseShortGroup(arg.substr(1));
       } else {
-        parsed_.error = "unexpected argument " + quoted(arg);
+        parsed_.error = "unexpected argument " + inQuotes(arg);
       }
     }
     return parsed_;
@@ -153,13 +153,13 @@ class ArgumentParser {
     const std::string_view name = body.substr(0, equals);
     const OptionSpec* spec = findLong(name);
     if (!spec) {
-      parsed_.error = "unknown option " + quoted("--" + std::string(name));
+      parsed_.error = "unknown option " + inQuotes("--" + std::string(name));
       return;
     }
     const std::string shown = "--" + std::string(name);
     if (!spec->takesValue) {
       if (equals != std::string_view::npos) {
-        parsed_.error = "option " + quoted(shown) + " takes no value";
+        parsed_.error = "option " + inQuotes(shown) + " takes no value";
         return;
       }
       parsed_.error = spec->apply(parsed_, {});
@@ -176,7 +176,7 @@ class ArgumentParser {
     for (std::size_t i = 0; i < group.size(); ++i) {
       const OptionSpec* spec = findShort(group[i]);
       if (!spec) {
-        parsed_.error = "unknown option " + quoted(std::string("-") + group[i]);
+        parsed_.error = "unknown option " + inQuotes(std::string("-") + group[i]);
         return;
       }
       if (!spec->takesValue) {
@@ -196,7 +196,7 @@ class ArgumentParser {
 
   void applyNextArgument(const OptionSpec& spec, const std::string& shown) {
     if (next_ >= args_.size()) {
-      parsed_.error = "option " + quoted(shown) + " needs a value";
+      parsed_.error = "option " + inQuotes(shown) + " needs a value";
       return;
     }
     parsed_.error = spec.apply(parsed_, args_[next_++]);

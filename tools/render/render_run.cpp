@@ -30,7 +30,7 @@ std::string hexState(std::uint32_t state) {
 
 std::string writeProblem(const std::filesystem::path& path, std::error_code error) {
   if (!error) return {};
-  const std::string name = quoted(pathText(path));
+  const std::string name = inQuotes(pathText(path));
   if (error == std::errc::file_exists) return name + " already exists (--force replaces it)";
   return "cannot write " + name + ": " + error.message();
 }
