@@ -17,6 +17,9 @@ enum class ExistingFile {
 // and renames it to target, checking every step. Returns an empty error code on success. On failure
 // the target is as it was and the temporary file is removed; with ExistingFile::Keep an existing
 // target gives std::errc::file_exists.
+// Replacing keeps the old file's permission bits and, through a symbolic link, updates the file the
+// link points to. Where the folder refuses a new file but the existing target is writable, the
+// target is rewritten in place instead; a failure then leaves it empty, never cut short.
 std::error_code writeFileSafely(const std::filesystem::path& target, std::span<const std::byte> bytes,
                                 ExistingFile existing);
 

@@ -55,6 +55,38 @@ std::error_code publishWithoutReplacing(const std::filesystem::path& temporary, 
   return {};
 }
 
+// Replacing through a symbolic link updates the file it points to, as writing to the link would.
+std::filesystem::path followLinks(const std::filesystem::path& target) {
+  std::error_code error;
+  if (!std::filesystem::is_symlink(target, error)) return target;
+  std::filesystem::path resolved = std::filesystem::weakly_canonical(target, error);
+  return error ? target : resolved;
+}
+
+// A replaced file keeps its permission bits rather than taking the umask's defaults.
+void keepPermissions(int fd, const struct stat& old) { ::fchmod(fd, old.st_mode & 07777); }
+
+// Where no new file can be made beside the target (a folder the user cannot write) but the target
+// itself is writable, it is rewritten in place. Should that fail, the file is left empty rather than
+// holding a sound cut short.
+std::error_code writeInPlace(const std::filesystem::path& target, std::span<const std::byte> bytes) {
+  const int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+  if (fd < 0) return errnoCode(errno);
+  std::error_code error = writeAll(fd, bytes);
+  if (!error && ::fsync(fd) != 0) error = errnoCode(errno);
+  if (error) {
+    if (::ftruncate(fd, 0) != 0) { /* the write error is what gets reported */ }
+    ::close(fd);
+    return error;
+  }
+  if (::close(fd) != 0) {
+    const std::error_code closeError = errnoCode(errno);
+    if (::truncate(target.c_str(), 0) != 0) { /* the close error is what gets reported */ }
+    return closeError;
+  }
+  return {};
+}
+
 // Makes the rename itself durable. Some file systems cannot sync a directory; the file is in place
 // by now either way, so a failure here is not reported.
 void syncDirectoryOf(const std::filesystem::path& target) {
@@ -67,16 +99,24 @@ void syncDirectoryOf(const std::filesystem::path& target) {
 
 }  // namespace
 
-std::error_code writeFileSafely(const std::filesystem::path& target, std::span<const std::byte> bytes,
+std::error_code writeFileSafely(const std::filesystem::path& requested, std::span<const std::byte> bytes,
                                 ExistingFile existing) {
   struct stat info;
-  if (existing == ExistingFile::Keep && ::lstat(target.c_str(), &info) == 0) {
+  if (existing == ExistingFile::Keep && ::lstat(requested.c_str(), &info) == 0) {
     return std::make_error_code(std::errc::file_exists);  // fail early; the final rename checks again
   }
+  const std::filesystem::path target = existing == ExistingFile::Replace ? followLinks(requested) : requested;
+  const bool replacingFile =
+      existing == ExistingFile::Replace && ::stat(target.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 
   std::filesystem::path temporary;
   int fd = -1;
-  if (const std::error_code error = createTemporary(target, temporary, fd)) return error;
+  if (const std::error_code error = createTemporary(target, temporary, fd)) {
+    const bool folderRefused = error == std::errc::permission_denied || error == std::errc::operation_not_permitted;
+    if (replacingFile && folderRefused && ::access(target.c_str(), W_OK) == 0) return writeInPlace(target, bytes);
+    return error;
+  }
+  if (replacingFile) keepPermissions(fd, info);
 
   std::error_code error = writeAll(fd, bytes);
   if (!error && ::fsync(fd) != 0) error = errnoCode(errno);
