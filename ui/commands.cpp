@@ -13,7 +13,8 @@
 namespace corvane {
 namespace {
 
-// Stop, let playback leave the buffer, make the new sound, show it and play it.
+// Stop, let playback leave the buffer, make the new sound, show it and play it. The printed line
+// names the state just before the sound, from which corvane-render makes it again.
 void generate() {
   stopPlayback();
   platform::sleepMilliseconds(100);
@@ -27,12 +28,6 @@ void generate() {
 }
 
 }  // namespace
-
-std::string soundLine(std::uint32_t state, VoiceId voice) {
-  char hex[16];
-  std::snprintf(hex, sizeof hex, "0x%08X ", static_cast<unsigned>(state));
-  return hex + std::string(voiceName(voice));
-}
 
 bool runCommand(Command command) {
   switch (command) {

@@ -9,6 +9,7 @@
 #include "export/safe_file.h"
 #include "export/sample_format.h"
 #include "synth/sample_buffer.h"
+#include "synth/sound_line.h"
 #include "tools/render/output_plan.h"
 #include "tools/render/path_text.h"
 #include "tools/render/progress_line.h"
@@ -21,12 +22,6 @@ namespace corvane {
 namespace {
 
 constexpr std::string_view kProgram = "corvane-render: ";
-
-std::string hexState(std::uint32_t state) {
-  char text[12];
-  std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(state));
-  return text;
-}
 
 std::string writeProblem(const std::filesystem::path& path, std::error_code error) {
   if (!error) return {};
@@ -46,8 +41,8 @@ std::string writeSound(const std::filesystem::path& path, const RenderOptions& o
   return writeProblem(path, writeFileSafely(path, encoded, existingFilePolicy(options)));
 }
 
-bool interrupted(const RenderContext& context) {
-  return context.interrupted && context.interrupted->load(std::memory_order_relaxed);
+int interruptSignal(const RenderContext& context) {
+  return context.interrupted ? context.interrupted->load(std::memory_order_relaxed) : 0;
 }
 
 }  // namespace
@@ -59,7 +54,7 @@ std::uint32_t stateFromClock() {
 
 int runRender(const RenderOptions& options, std::ostream& out, std::ostream& err, const RenderContext& context) {
   std::uint32_t state = options.state ? *options.state : stateFromClock();
-  if (!options.state && !options.quiet) err << kProgram << "state " << hexState(state) << " taken from the clock\n";
+  if (!options.state && !options.quiet) err << kProgram << "state " << stateText(state) << " taken from the clock\n";
 
   OutputPlan sounds;
   OutputPlan pictures;
@@ -80,31 +75,32 @@ int runRender(const RenderOptions& options, std::ostream& out, std::ostream& err
 
   std::vector<std::byte> encoded;
   for (std::uint32_t written = 0; written < options.count; ++written) {
-    if (interrupted(context)) {
+    if (const int signal = interruptSignal(context); signal != 0) {
       out.flush();
       return fail("interrupted after " + std::to_string(written) + " of " + std::to_string(options.count) + " sounds",
-                  kExitInterrupted);
+                  kExitInterruptedBase + signal);
     }
     progress.update(written);
     const std::uint32_t searchStart = state;
     const std::optional<RenderedSound> sound = renderNextSound(state, options.voice);
     if (!sound) {
       return fail("no " + std::string(voiceName(*options.voice)) + " among " + std::to_string(kMaxSkippedSounds + 1) +
-                      " sounds in a row from state " + hexState(searchStart),
+                      " sounds in a row from state " + stateText(searchStart),
                   kExitFailure);
     }
     const std::filesystem::path path = outputPathFor(sounds, sound->state);
     if (problem = writeSound(path, options, encoded); !problem.empty()) return fail(problem, kExitFailure);
+    if (!options.quiet) {
+      // On a shared screen the line goes above the progress text, which is drawn again after it.
+      if (context.outputIsTerminal) progress.clear();
+      out << soundLine(sound->state, sound->voice) << ' ' << pathText(path) << '\n';
+      if (context.outputIsTerminal) out.flush();
+    }
+    // The sound is written and reported; a picture that fails after it ends the run all the same.
     if (options.picture) {
       const std::filesystem::path picturePath = outputPathFor(pictures, sound->state);
       problem = writeProblem(picturePath, writeDisplayPicture(picturePath, existingFilePolicy(options)));
       if (!problem.empty()) return fail(problem, kExitFailure);
-    }
-    if (!options.quiet) {
-      // On a shared screen the line goes above the progress text, which is drawn again after it.
-      if (context.outputIsTerminal) progress.clear();
-      out << hexState(sound->state) << ' ' << voiceName(sound->voice) << ' ' << pathText(path) << '\n';
-      if (context.outputIsTerminal) out.flush();
     }
   }
   progress.clear();
