@@ -22,10 +22,10 @@ namespace {
 
 // Set by Ctrl-C (or a termination request); the run stops between two sounds, so every file it
 // wrote is complete.
-std::atomic<bool> interruptRequested{false};
-static_assert(std::atomic<bool>::is_always_lock_free, "the flag is set from a signal handler");
+std::atomic<int> interruptRequested{0};
+static_assert(std::atomic<int>::is_always_lock_free, "the flag is set from a signal handler");
 
-extern "C" void requestInterrupt(int) { interruptRequested.store(true, std::memory_order_relaxed); }
+extern "C" void requestInterrupt(int signal) { interruptRequested.store(signal, std::memory_order_relaxed); }
 
 int runWith(const std::vector<std::string>& arguments) {
 #ifdef SIGXFSZ

@@ -14,13 +14,13 @@ namespace corvane {
 inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1;  // a sound could not be written
 inline constexpr int kExitUsage = 2;    // bad arguments; nothing was written
-inline constexpr int kExitInterrupted = 130;  // stopped by Ctrl-C between two sounds
+inline constexpr int kExitInterruptedBase = 128;  // plus the signal: 130 for Ctrl-C, 143 for SIGTERM
 
 // What the run learns from the process around it.
 struct RenderContext {
   bool progress = false;                          // standard error is a terminal: show progress
   bool outputIsTerminal = false;                  // standard output shares the screen with it
-  const std::atomic<bool>* interrupted = nullptr; // set from a signal handler: stop between sounds
+  const std::atomic<int>* interrupted = nullptr;  // the signal that asked to stop, 0 for none
 };
 
 // Parses args (without the program name), then shows help or the version or renders.

@@ -34,7 +34,7 @@ void printUsage(std::ostream& out) {
          "Each sound written prints one line: 0xSTATE VoiceName path\n"
          "On a terminal, runs of several sounds show their progress on standard error.\n"
          "Exit status: 0 on success, 1 when a file cannot be written, 2 for bad usage,\n"
-         "130 when interrupted (files already written stay complete; none is left half-written).\n";
+         "128 plus the signal when interrupted: 130 for Ctrl-C (every file written is complete).\n";
 }
 
 void printVersion(std::ostream& out) { out << "corvane-render " CORVANE_VERSION "\n"; }
