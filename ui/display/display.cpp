@@ -48,6 +48,8 @@ int traceRow(double value) {
 }
 
 bool setupDisplay() {
+  // The skin never changes, so it is decoded once however often this is called.
+  if (displayReady) return true;
   if (!decodeSkinBitmap(embeddedSkinBitmap(), skin)) skin.rgb.fill(0xFF);
   displayReady = true;
   return true;
