@@ -59,7 +59,9 @@ double lowPass(int slot, double input, double cutoff, double resonance) {
   if (kk == std::numeric_limits<double>::infinity()) {
     // Cutoff 0 (tan 0 = 0) or so small that K squared overflows: take the coefficients' limit as the
     // cutoff falls to 0. The input no longer reaches the output (a0 -> 0) and the feedback tends to
-    // 2*y1 - y2, so the output and the slot stay finite and a slot at rest stays at rest.
+    // 2*y1 - y2: finite whenever the slot is, and a slot at rest stays at rest. (Held at cutoff 0 for
+    // many calls it would continue the output's slope; the only caller that reaches it, the swept
+    // voice, does so once, at its first sample, on a slot at rest.)
     return runSection(slot, input, 0.0, 0.0, -2.0, 1.0);
   }
   const double a0 = 1.0 / ((p.q * k + 1.0) + kk);
