@@ -163,6 +163,16 @@ TEST_F(CommandStressTest, NoCommandIsLostAgainstConcurrentFills) {
     }
     fillerEnded = true;
   });
+  // Stops and joins the filler however the test ends: an ASSERT returns early, and a thread still
+  // joinable when it is destroyed ends the process without a word.
+  struct JoinOnExit {
+    std::atomic<bool>& finish;
+    std::thread& thread;
+    ~JoinOnExit() {
+      finish = true;
+      if (thread.joinable()) thread.join();
+    }
+  } joinFiller{finish, filler};
 
   std::mt19937 rng(20261211);
   int midFill = 0;
