@@ -359,8 +359,11 @@ class Corvane:
         self.lines = []  # (monotonic time, line)
         self.stderr = []
         self.lock = threading.Lock()
-        threading.Thread(target=self._read, args=(self.process.stdout, self.lines), daemon=True).start()
-        threading.Thread(target=self._read, args=(self.process.stderr, self.stderr), daemon=True).start()
+        self.readers = [threading.Thread(target=self._read, args=(stream, into), daemon=True)
+                        for stream, into in ((self.process.stdout, self.lines),
+                                             (self.process.stderr, self.stderr))]
+        for reader in self.readers:
+            reader.start()
         self.window = None
 
     def _read(self, stream, into):
@@ -420,8 +423,9 @@ class Corvane:
         state, voice = line.split()
         return state, voice, at_press, at_line
 
-    def close(self):
-        """Presses Close; the program must end with status 0 within a second."""
+    def close(self, lines):
+        """Presses Close; the program must end with status 0 within a second, having printed exactly
+        `lines` lines: a press that ran Generate unasked shows here, however late its line came."""
         pressed = time.monotonic()
         self.press(CLOSE)
         try:
@@ -434,7 +438,11 @@ class Corvane:
         # Under the sanitizers the leak check at exit alone can take a second.
         limit = 5.0 if self.options.sanitized else 1.0
         check(elapsed < limit, f"Close took {elapsed:.2f} s to end the program")
+        for reader in self.readers:
+            reader.join(timeout=5)  # everything it printed is read
         self.check_output()
+        printed = len(self.printed())
+        check(printed == lines, f"corvane printed {printed} lines, expected {lines}")
 
     def check_output(self):
         for _, line in self.printed():
@@ -572,8 +580,7 @@ def case_window(options, desktop, renderer):
         moved = [p for p in differing_pixels(first, second) if p[1] != BASELINE_ROW]
         check(not moved, f"a silent trace changed off row 135 at {moved[:5]}")
         check_outline_and_skin(second, skin, trace_may_move=False)
-        corvane.close()
-        check(not corvane.printed(), "corvane printed something without a Generate")
+        corvane.close(lines=0)
 
 
 def check_icon(desktop, window, options):
@@ -620,7 +627,7 @@ def case_sound(options, desktop, renderer):
         corvane.press(PLAY)
         check_play_through(corvane, expected, at_play, "Play")
         check(len(corvane.printed()) == 1, "Play printed a line")
-        corvane.close()
+        corvane.close(lines=1)
 
 
 def save_window_picture(desktop, corvane, options):
@@ -650,6 +657,7 @@ def case_bounds(options, desktop, renderer):
                      f"a press at {what} to drag the window")
             time.sleep(0.5)  # long enough for a Generate to have printed
             check(len(corvane.printed()) == lines, f"a press at {what} ran a command")
+            expect_nothing_before_generate(what)
 
         def expect_nothing(point):
             before = corvane.origin()
@@ -657,6 +665,7 @@ def case_bounds(options, desktop, renderer):
             time.sleep(0.5)
             check(len(corvane.printed()) == lines, f"a press at {point} outside the outline ran a command")
             check(corvane.origin() == before, f"a press at {point} outside the outline moved the window")
+            expect_nothing_before_generate(f"{point} outside the outline")
 
         def expect_generate(point):
             nonlocal lines
@@ -666,6 +675,13 @@ def case_bounds(options, desktop, renderer):
             lines += 1
             check(SOUND_LINE.match(line), f"unexpected line {line!r}")
             check(corvane.origin() == before, f"a press at {point} moved the window")
+
+        def expect_nothing_before_generate(what):
+            # Presses are handled in order, and a Generate prints before the next press is handled:
+            # once Generate's line is in, the press at `what` has been handled. One new line, then,
+            # unless it too printed one (a line later still is caught at Close).
+            expect_generate(GENERATE)
+            check(len(corvane.printed()) == lines, f"a press at {what} ran a command")
 
         expect_drag((305, 50), "(305, 50)")
         expect_generate((306, 50))
@@ -690,7 +706,7 @@ def case_bounds(options, desktop, renderer):
         check(not desktop.visible_windows("^Can't open file$"), "a cancelled save showed a message")
         after = sorted(p.name for p in desktop.workdir.iterdir() if not p.name.endswith(".raw"))
         check(after == [n for n in before if not n.endswith(".raw")], "a cancelled save wrote a file")
-        corvane.close()
+        corvane.close(lines)
 
 
 def case_save(options, desktop, renderer):
@@ -774,7 +790,7 @@ def case_save(options, desktop, renderer):
         desktop.wait_gone(dialog)
         check(locked.read_bytes() == first_wav, "a read-only file was replaced")
 
-        dialog = check_dialog_is_modal(desktop, corvane, skin, open_dialog)
+        dialog, lines = check_dialog_is_modal(desktop, corvane, skin, open_dialog)
 
         # A target that cannot be written: the message box, and no file.
         target = Path("/proc") / f"corvane-e2e-{os.getpid()}.wav"
@@ -788,11 +804,16 @@ def case_save(options, desktop, renderer):
         desktop.wait_gone(box)
         check(not target.exists(), "a file appeared under /proc")
         check(corvane.process.poll() is None, "corvane ended after the message box")
-        corvane.close()
+        # The presses made while the dialog was open have been handled by the time a Generate
+        # after them prints: it must be the only new line.
+        corvane.generate()
+        check(len(corvane.printed()) == lines + 1, "a press made while the dialog was open ran Generate")
+        corvane.close(lines + 1)
 
 
 def check_dialog_is_modal(desktop, corvane, skin, open_dialog):
-    """With the chooser open the window repaints when uncovered and does nothing else."""
+    """With the chooser open the window repaints when uncovered and does nothing else; returns the
+    dialog and the number of lines printed before the presses on the window."""
     dialog = open_dialog()
     origin = corvane.origin()
     # Cover the window with the dialog, then uncover it: the window must paint itself again.
@@ -818,7 +839,7 @@ def check_dialog_is_modal(desktop, corvane, skin, open_dialog):
     check(len(corvane.printed()) == lines, "a press ran Generate while the dialog was open")
     check(corvane.origin() == origin, "the window was dragged while the dialog was open")
     desktop.focus(dialog)
-    return dialog
+    return dialog, lines
 
 
 def case_no_display(options, desktop, renderer):
