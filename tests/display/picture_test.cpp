@@ -4,21 +4,23 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <set>
+#include <string>
 
 #include "display_fixture.h"
 #include "png_read.h"
-#include "scratch_folder.h"
+#include "scratch_directory.h"
 
 namespace corvane::testing {
 namespace {
 
-class Picture : public ScratchFolder {
+class Picture : public ::testing::Test {
  protected:
   void SetUp() override {
-    ScratchFolder::SetUp();
     clearSampleBuffer();
     randomSource.seed(0x1234u);
   }
+  ScratchDirectory folder;
 };
 
 TEST_F(Picture, ShowsTheSkinWithTheTraceOfTheCurrentSample) {
@@ -54,7 +56,7 @@ TEST_F(Picture, ReportsAFailureAndKeepsAnExistingFileWhenAsked) {
   EXPECT_TRUE(writeDisplayPicture(folder / "missing" / "sound.png"));
   std::ofstream(folder / "sound.png") << "keep";
   EXPECT_EQ(writeDisplayPicture(folder / "sound.png", ExistingFile::Keep), std::errc::file_exists);
-  EXPECT_EQ(entries(), std::vector<std::string>{"sound.png"});
+  EXPECT_EQ(folder.names(), std::set<std::string>{"sound.png"});
 }
 
 }  // namespace

@@ -4,14 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <set>
+#include <string>
 
+#include "file_content.h"
 #include "png_read.h"
-#include "scratch_folder.h"
+#include "scratch_directory.h"
 
 namespace corvane::testing {
 namespace {
 
-using PngWriter = ScratchFolder;
+class PngWriter : public ::testing::Test {
+ protected:
+  ScratchDirectory folder;
+};
 
 std::vector<std::uint8_t> gradient(int width, int height) {
   std::vector<std::uint8_t> rgb;
@@ -25,11 +31,6 @@ std::vector<std::uint8_t> gradient(int width, int height) {
   return rgb;
 }
 
-std::string contents(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 TEST_F(PngWriter, ReadsBackPixelForPixel) {
   for (const auto& [width, height] : {std::pair{7, 5}, std::pair{1, 1}, std::pair{400, 273}}) {
     const auto path = folder / "picture.png";
@@ -40,7 +41,7 @@ TEST_F(PngWriter, ReadsBackPixelForPixel) {
     EXPECT_EQ(back.width, width);
     EXPECT_EQ(back.height, height);
     EXPECT_EQ(back.rgb, rgb);
-    EXPECT_EQ(entries(), std::vector<std::string>{"picture.png"});
+    EXPECT_EQ(folder.names(), std::set<std::string>{"picture.png"});
   }
 }
 
@@ -48,25 +49,25 @@ TEST_F(PngWriter, RefusesPixelsThatDoNotMatchTheSize) {
   const auto path = folder / "picture.png";
   EXPECT_EQ(writePng(path, 4, 4, gradient(4, 3)), std::errc::invalid_argument);
   EXPECT_EQ(writePng(path, 0, 4, {}), std::errc::invalid_argument);
-  EXPECT_TRUE(entries().empty());
+  EXPECT_TRUE(folder.names().empty());
 }
 
 TEST_F(PngWriter, FailsIntoAMissingFolderWithoutLeavingAnything) {
   const std::error_code error = writePng(folder / "missing" / "picture.png", 2, 2, gradient(2, 2));
   EXPECT_TRUE(error);
   EXPECT_FALSE(error.message().empty());
-  EXPECT_TRUE(entries().empty());
+  EXPECT_TRUE(folder.names().empty());
 }
 
 TEST_F(PngWriter, ReplacesOrKeepsAnExistingFileAsAsked) {
   const auto path = folder / "picture.png";
   std::ofstream(path) << "older";
   EXPECT_EQ(writePng(path, 2, 2, gradient(2, 2), ExistingFile::Keep), std::errc::file_exists);
-  EXPECT_EQ(contents(path), "older");
+  EXPECT_EQ(fileContent(path), "older");
   EXPECT_FALSE(writePng(path, 2, 2, gradient(2, 2), ExistingFile::Replace));
   RgbPicture back;
   EXPECT_TRUE(readPng(path, back));
-  EXPECT_EQ(entries(), std::vector<std::string>{"picture.png"});
+  EXPECT_EQ(folder.names(), std::set<std::string>{"picture.png"});
 }
 
 }  // namespace

@@ -4,11 +4,11 @@
 #include <sys/stat.h>
 
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "export/safe_file.h"
+#include "file_content.h"
 #include "scratch_directory.h"
 
 namespace corvane::testing {
@@ -20,11 +20,6 @@ std::vector<std::byte> bytesOf(const std::string& text) {
   return out;
 }
 
-std::string contentOf(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 void writeText(const std::filesystem::path& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
 }
@@ -33,14 +28,14 @@ TEST(SafeFileTest, ReplaceSwapsTheWholeFileAndLeavesNothingElse) {
   ScratchDirectory dir;
   writeText(dir / "sound.wav", "an older and longer file than the new one");
   EXPECT_FALSE(writeFileSafely(dir / "sound.wav", bytesOf("new"), ExistingFile::Replace));
-  EXPECT_EQ(contentOf(dir / "sound.wav"), "new");
+  EXPECT_EQ(fileContent(dir / "sound.wav"), "new");
   EXPECT_EQ(dir.names(), std::set<std::string>{"sound.wav"});
 }
 
 TEST(SafeFileTest, KeepWritesANewFile) {
   ScratchDirectory dir;
   EXPECT_FALSE(writeFileSafely(dir / "sound.wav", bytesOf("new"), ExistingFile::Keep));
-  EXPECT_EQ(contentOf(dir / "sound.wav"), "new");
+  EXPECT_EQ(fileContent(dir / "sound.wav"), "new");
   EXPECT_EQ(dir.names(), std::set<std::string>{"sound.wav"});
 }
 
@@ -62,7 +57,7 @@ TEST(SafeFileTest, KeepRefusesAnythingAlreadyThere) {
     EXPECT_EQ(error, std::errc::file_exists) << error.message();
     EXPECT_EQ(dir.names(), std::set<std::string>{"sound.wav"});
     if (std::filesystem::is_regular_file(dir / "sound.wav")) {
-      EXPECT_EQ(contentOf(dir / "sound.wav"), "precious");
+      EXPECT_EQ(fileContent(dir / "sound.wav"), "precious");
     }
   }
 }

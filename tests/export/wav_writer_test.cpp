@@ -4,31 +4,23 @@
 #include <sys/resource.h>
 
 #include <csignal>
-#include <fstream>
-#include <iterator>
+#include <string>
 #include <vector>
 
 #include "export/sample_format.h"
 #include "export/wav_writer.h"
+#include "file_content.h"
 #include "scratch_directory.h"
 #include "synth/sample_buffer.h"
 
 namespace corvane::testing {
 namespace {
 
-std::vector<std::byte> fileBytes(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::vector<std::byte> out;
-  for (auto it = std::istreambuf_iterator<char>(in); it != std::istreambuf_iterator<char>(); ++it) {
-    out.push_back(static_cast<std::byte>(*it));
-  }
-  return out;
-}
-
-std::vector<std::byte> currentSoundAsWav() {
+// The file Save should write for the sound in the buffer.
+std::string currentSoundAsWav() {
   std::vector<std::byte> out;
   encodeSound(SampleFormat::Pcm16, sampleBuffer, out);
-  return out;
+  return {reinterpret_cast<const char*>(out.data()), out.size()};
 }
 
 // Lowers this process's file-size limit for the scope, with SIGXFSZ ignored so that a write beyond
@@ -68,7 +60,7 @@ TEST_F(WavWriterTest, SavingTwiceLeavesOneFileHoldingTheSecondSound) {
   std::error_code error = std::make_error_code(std::errc::io_error);
   ASSERT_TRUE(writeWav(dir_ / "sound.wav", error));
   EXPECT_FALSE(error);
-  EXPECT_EQ(fileBytes(dir_ / "sound.wav"), currentSoundAsWav());
+  EXPECT_EQ(fileContent(dir_ / "sound.wav"), currentSoundAsWav());
   EXPECT_EQ(dir_.names(), std::set<std::string>{"sound.wav"});
 }
 
@@ -88,7 +80,7 @@ TEST_F(WavWriterTest, AFolderThatCannotBeWrittenIsReported) {
 TEST_F(WavWriterTest, AWriteCutShortKeepsTheEarlierFileAndLeavesNoPartialOne) {
   fillWith(0.5);
   ASSERT_TRUE(writeWav(dir_ / "sound.wav"));
-  const std::vector<std::byte> earlier = fileBytes(dir_ / "sound.wav");
+  const std::string earlier = fileContent(dir_ / "sound.wav");
 
   fillWith(-0.5);
   std::error_code error;
@@ -97,7 +89,7 @@ TEST_F(WavWriterTest, AWriteCutShortKeepsTheEarlierFileAndLeavesNoPartialOne) {
     EXPECT_FALSE(writeWav(dir_ / "sound.wav", error));
   }
   EXPECT_EQ(error, std::errc::file_too_large) << error.message();
-  EXPECT_EQ(fileBytes(dir_ / "sound.wav"), earlier);
+  EXPECT_EQ(fileContent(dir_ / "sound.wav"), earlier);
   EXPECT_EQ(dir_.names(), std::set<std::string>{"sound.wav"});
 }
 

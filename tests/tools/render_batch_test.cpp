@@ -8,22 +8,16 @@
 
 #include <algorithm>
 #include <chrono>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <thread>
 
+#include "file_content.h"
 #include "run_program.h"
 #include "scratch_directory.h"
 #include "tools/render/progress_line.h"
 
 namespace corvane::testing {
 namespace {
-
-std::string contentOf(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 int countFiles(const std::filesystem::path& dir) {
   std::error_code ignored;
@@ -82,9 +76,9 @@ TEST(RenderBatchTest, PicturesGoBesideTheSoundsAndChangeNoSound) {
   int pictures = 0;
   for (const auto& entry : std::filesystem::directory_iterator(work.path() / "plain")) {
     const std::string name = entry.path().filename().string();
-    EXPECT_EQ(contentOf(entry.path()), contentOf(work.path() / "pictured" / name)) << name;
+    EXPECT_EQ(fileContent(entry.path()), fileContent(work.path() / "pictured" / name)) << name;
     const auto png = work.path() / "pictures" / (entry.path().stem().string() + ".png");
-    EXPECT_EQ(contentOf(png).substr(0, 8), "\x89PNG\r\n\x1a\n") << png;
+    EXPECT_EQ(fileContent(png).substr(0, 8), "\x89PNG\r\n\x1a\n") << png;
     ++pictures;
   }
   EXPECT_EQ(pictures, 3);
@@ -92,7 +86,7 @@ TEST(RenderBatchTest, PicturesGoBesideTheSoundsAndChangeNoSound) {
 
   const auto single = runProgram({CORVANE_RENDER_EXE, "-s", "7", "--picture", "one.png", "-q"}, work.path());
   ASSERT_EQ(single.exitCode, 0) << single.err;
-  EXPECT_EQ(contentOf(work.path() / "one.png").substr(1, 3), "PNG");
+  EXPECT_EQ(fileContent(work.path() / "one.png").substr(1, 3), "PNG");
 
   // An existing picture is kept without --force, like an existing sound.
   const auto again = runProgram({CORVANE_RENDER_EXE, "-s", "8", "-o", "x.wav", "--picture", "one.png"}, work.path());
@@ -122,7 +116,7 @@ TEST(RenderBatchTest, CtrlCStopsBetweenSoundsLeavingOnlyCompleteFiles) {
   ASSERT_EQ(::waitpid(child, &status, 0), child);
   ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
   EXPECT_EQ(WEXITSTATUS(status), 130);
-  EXPECT_NE(contentOf(errFile).find("interrupted after"), std::string::npos) << contentOf(errFile);
+  EXPECT_NE(fileContent(errFile).find("interrupted after"), std::string::npos) << fileContent(errFile);
 
   int files = 0;
   for (const auto& entry : std::filesystem::directory_iterator(out)) {

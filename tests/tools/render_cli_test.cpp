@@ -4,12 +4,12 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "export/sample_format.h"
+#include "file_content.h"
 #include "run_program.h"
 #include "scratch_directory.h"
 #include "synth/sample_buffer.h"
@@ -18,11 +18,6 @@
 
 namespace corvane::testing {
 namespace {
-
-std::string contentOf(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // The file the program should write for state, encoded here in the test's own process.
 std::string expectedFile(std::uint32_t state, SampleFormat format) {
@@ -150,7 +145,7 @@ TEST_F(RenderCliTest, OutputThatCannotBeWrittenFailsWithStatus1AndNoFile) {
     EXPECT_EQ(r.out, "");
     EXPECT_FALSE(std::filesystem::exists("/proc/corvane-render-test.wav"));
     if (c.fileInTheWay) {
-      EXPECT_EQ(contentOf(work_ / "sound.wav"), "precious");
+      EXPECT_EQ(fileContent(work_ / "sound.wav"), "precious");
       std::filesystem::remove(work_ / "sound.wav");
     }
     EXPECT_TRUE(work_.names().empty());
@@ -173,14 +168,14 @@ TEST_F(RenderCliTest, AnExistingFileIsKeptUnlessForced) {
     EXPECT_EQ(kept.exitCode, 1);
     EXPECT_TRUE(isOneLine(kept.err)) << kept.err;
     EXPECT_NE(kept.err.find("'" + c.file + "' already exists"), std::string::npos) << kept.err;
-    EXPECT_EQ(contentOf(work_ / c.file), "precious");
+    EXPECT_EQ(fileContent(work_ / c.file), "precious");
     EXPECT_EQ(work_.names(), std::set<std::string>{c.file});
 
     std::vector<std::string> forced = c.args;
     forced.push_back("--force");
     const ProgramResult replaced = run(forced);
     EXPECT_EQ(replaced.exitCode, 0) << replaced.err;
-    EXPECT_EQ(contentOf(work_ / c.file), expectedFile(1, SampleFormat::Pcm16));
+    EXPECT_EQ(fileContent(work_ / c.file), expectedFile(1, SampleFormat::Pcm16));
     EXPECT_EQ(work_.names(), std::set<std::string>{c.file});
     std::filesystem::remove(work_ / c.file);
   }
@@ -202,7 +197,7 @@ TEST_F(RenderCliTest, OneSoundGoesToItsDefaultNameInTheCurrentDirectory) {
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "0x6A99B44C CrossModVoice " + c.name + "\n");
     EXPECT_EQ(r.err, "");
-    EXPECT_EQ(contentOf(work_ / c.name), expectedFile(0x6A99B44C, c.format));
+    EXPECT_EQ(fileContent(work_ / c.name), expectedFile(0x6A99B44C, c.format));
     EXPECT_EQ(work_.names(), std::set<std::string>{c.name});
     std::filesystem::remove(work_ / c.name);
   }
@@ -217,7 +212,7 @@ TEST_F(RenderCliTest, EachNextSoundStartsWhereThePreviousLeftTheGenerator) {
     const RenderedSound sound = renderSound(state);
     const std::string name = defaultName(state, ".f64");
     expectedLines += lineFor(sound, "new/sounds/" + name);
-    EXPECT_EQ(contentOf(work_ / "new" / "sounds" / name), expectedFile(state, SampleFormat::F64)) << name;
+    EXPECT_EQ(fileContent(work_ / "new" / "sounds" / name), expectedFile(state, SampleFormat::F64)) << name;
     state = sound.endState;
   }
   EXPECT_EQ(r.out, expectedLines);
@@ -254,8 +249,8 @@ TEST_F(RenderCliTest, ARunStopsAtTheFirstFileItCannotWrite) {
   EXPECT_EQ(r.exitCode, 1);
   EXPECT_EQ(r.out, lineFor(renderSound(1), "out/corvane-00000001.wav"));
   EXPECT_NE(r.err.find("already exists"), std::string::npos) << r.err;
-  EXPECT_EQ(contentOf(work_ / "out" / "corvane-00000001.wav"), expectedFile(1, SampleFormat::Pcm16));
-  EXPECT_EQ(contentOf(work_ / "out" / secondName), "precious");
+  EXPECT_EQ(fileContent(work_ / "out" / "corvane-00000001.wav"), expectedFile(1, SampleFormat::Pcm16));
+  EXPECT_EQ(fileContent(work_ / "out" / secondName), "precious");
   EXPECT_FALSE(std::filesystem::exists(work_ / "out" / thirdName));
 }
 
@@ -281,7 +276,7 @@ TEST_F(RenderCliTest, WithoutAStateTheClockChoosesAndTheRunSaysWhich) {
   const auto state = static_cast<std::uint32_t>(std::stoul(said, nullptr, 16));
   EXPECT_EQ(said, hex(state));
   EXPECT_EQ(r.out, lineFor(renderSound(state), "sounds/" + defaultName(state)));
-  EXPECT_EQ(contentOf(work_ / "sounds" / defaultName(state)), expectedFile(state, SampleFormat::Pcm16));
+  EXPECT_EQ(fileContent(work_ / "sounds" / defaultName(state)), expectedFile(state, SampleFormat::Pcm16));
 
   const ProgramResult quiet = run({"-q", "-o", "quiet/"});
   EXPECT_EQ(quiet.exitCode, 0) << quiet.err;

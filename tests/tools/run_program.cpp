@@ -5,22 +5,12 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 
+#include "file_content.h"
 #include "scratch_directory.h"
 
 namespace corvane::testing {
-
-namespace {
-
-std::string readText(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-}  // namespace
 
 ProgramResult runProgram(const std::vector<std::string>& argv, const std::filesystem::path& workingDir) {
   const ScratchDirectory capture;
@@ -51,8 +41,8 @@ ProgramResult runProgram(const std::vector<std::string>& argv, const std::filesy
   ProgramResult result;
   if (WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
   if (WIFSIGNALED(status)) result.signal = WTERMSIG(status);
-  result.out = readText(outPath);
-  result.err = readText(errPath);
+  result.out = fileContent(outPath);
+  result.err = fileContent(errPath);
   return result;
 }
 
