@@ -1,15 +1,13 @@
 // writeWav: the Save path. A repeated save replaces the file; a failed one reports it and keeps the old file.
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
-#include <csignal>
 #include <string>
 #include <vector>
 
 #include "export/sample_format.h"
 #include "export/wav_writer.h"
 #include "file_content.h"
+#include "file_size_limit.h"
 #include "scratch_directory.h"
 #include "synth/sample_buffer.h"
 
@@ -22,27 +20,6 @@ std::string currentSoundAsWav() {
   encodeSound(SampleFormat::Pcm16, sampleBuffer, out);
   return {reinterpret_cast<const char*>(out.data()), out.size()};
 }
-
-// Lowers this process's file-size limit for the scope, with SIGXFSZ ignored so that a write beyond
-// the limit fails with EFBIG, as on a disk that fills up midway.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    ::getrlimit(RLIMIT_FSIZE, &saved_);
-    previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit lowered = saved_;
-    lowered.rlim_cur = bytes;
-    ::setrlimit(RLIMIT_FSIZE, &lowered);
-  }
-  ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &saved_);
-    std::signal(SIGXFSZ, previousHandler_);
-  }
-
- private:
-  rlimit saved_{};
-  void (*previousHandler_)(int) = nullptr;
-};
 
 class WavWriterTest : public ::testing::Test {
  protected:
