@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "export/safe_file.h"
+#include "file_content.h"
 #include "scratch_directory.h"
 
 namespace corvane::testing {
@@ -20,11 +21,6 @@ std::vector<std::byte> bytesOf(const std::string& text) {
   std::vector<std::byte> bytes(text.size());
   for (std::size_t i = 0; i < text.size(); ++i) bytes[i] = static_cast<std::byte>(text[i]);
   return bytes;
-}
-
-std::string textOf(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 void writeText(const std::filesystem::path& path, const std::string& text) {
@@ -41,7 +37,7 @@ TEST(SafeFileReplaceTest, ThroughASymbolicLinkUpdatesTheLinkedFile) {
 
   ASSERT_FALSE(writeFileSafely(link, bytesOf("new sound"), ExistingFile::Replace));
   EXPECT_TRUE(std::filesystem::is_symlink(link));
-  EXPECT_EQ(textOf(real), "new sound");
+  EXPECT_EQ(fileContent(real), "new sound");
 }
 
 TEST(SafeFileReplaceTest, KeepsThePermissionBitsOfTheReplacedFile) {
@@ -56,7 +52,7 @@ TEST(SafeFileReplaceTest, KeepsThePermissionBitsOfTheReplacedFile) {
   struct stat info {};
   ASSERT_EQ(::stat(target.c_str(), &info), 0);
   EXPECT_EQ(info.st_mode & 07777, 0640u);
-  EXPECT_EQ(textOf(target), "new");
+  EXPECT_EQ(fileContent(target), "new");
 }
 
 // A folder the writer may not add files to, holding a file it may write: the file is rewritten in
@@ -87,7 +83,7 @@ TEST(SafeFileReplaceTest, AFolderThatRefusesNewFilesStillLetsAWritableFileBeRepl
   ::chmod(folder.c_str(), 0755);
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 0);
-  EXPECT_EQ(textOf(target), "new");
+  EXPECT_EQ(fileContent(target), "new");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 1);
 }
 
