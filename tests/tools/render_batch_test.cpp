@@ -94,37 +94,41 @@ TEST(RenderBatchTest, PicturesGoBesideTheSoundsAndChangeNoSound) {
   EXPECT_NE(again.err.find("already exists"), std::string::npos) << again.err;
 }
 
-TEST(RenderBatchTest, CtrlCStopsBetweenSoundsLeavingOnlyCompleteFiles) {
-  ScratchDirectory work;
-  const std::filesystem::path out = work.path() / "batch";
-  const std::filesystem::path errFile = work.path() / "stderr.txt";
-  const pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    const int err = ::open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    ::dup2(err, 2);
-    ::execl(CORVANE_RENDER_EXE, CORVANE_RENDER_EXE, "-s", "1", "-n", "100000", "-q", "-o", out.c_str(),
-            static_cast<char*>(nullptr));
-    ::_exit(127);
-  }
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-  while (countFiles(out) < 3 && std::chrono::steady_clock::now() < deadline) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(5));
-  }
-  ::kill(child, SIGINT);
-  int status = 0;
-  ASSERT_EQ(::waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
-  EXPECT_EQ(WEXITSTATUS(status), 130);
-  EXPECT_NE(fileContent(errFile).find("interrupted after"), std::string::npos) << fileContent(errFile);
+// Ctrl-C and a termination request both stop the run between two sounds, with 128 plus the signal.
+TEST(RenderBatchTest, InterruptStopsBetweenSoundsLeavingOnlyCompleteFiles) {
+  for (const int signal : {SIGINT, SIGTERM}) {
+    SCOPED_TRACE(signal == SIGINT ? "SIGINT" : "SIGTERM");
+    ScratchDirectory work;
+    const std::filesystem::path out = work.path() / "batch";
+    const std::filesystem::path errFile = work.path() / "stderr.txt";
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      const int err = ::open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+      ::dup2(err, 2);
+      ::execl(CORVANE_RENDER_EXE, CORVANE_RENDER_EXE, "-s", "1", "-n", "100000", "-q", "-o", out.c_str(),
+              static_cast<char*>(nullptr));
+      ::_exit(127);
+    }
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (countFiles(out) < 3 && std::chrono::steady_clock::now() < deadline) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    ::kill(child, signal);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 128 + signal);
+    EXPECT_NE(fileContent(errFile).find("interrupted after"), std::string::npos) << fileContent(errFile);
 
-  int files = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(out)) {
-    EXPECT_EQ(entry.path().extension(), ".wav") << entry.path();
-    EXPECT_EQ(entry.file_size(), 88244u) << entry.path();
-    ++files;
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(out)) {
+      EXPECT_EQ(entry.path().extension(), ".wav") << entry.path();
+      EXPECT_EQ(entry.file_size(), 88244u) << entry.path();
+      ++files;
+    }
+    EXPECT_GE(files, 3);
   }
-  EXPECT_GE(files, 3);
 }
 
 }  // namespace
