@@ -278,13 +278,18 @@ def draw_close_button(canvas):
     bevel(canvas, button, 2, (20, 52, 20), GREEN_LIGHT, strength=0.8, softness=1, raised=False)
 
 
+def raised_panel(canvas, box, radius, top, bottom, light, dark):
+    """A rounded panel standing out of the cabinet: shadow, gradient face, bevelled edge."""
+    panel = rounded(box, radius)
+    drop_shadow(canvas, panel, 1.5, 1.5, (0, 0, 0), 0.45)
+    paint(canvas, vertical_gradient(box, top, bottom), panel)
+    bevel(canvas, panel, 2.5, light, dark, strength=0.9, softness=1.5)
+    return panel
+
+
 def draw_next_panel(canvas):
     l, t, r, b = GENERATE_AREA
-    box = (l + 3, t + 3, r - 6, b - 2)
-    panel = rounded(box, 6)
-    drop_shadow(canvas, panel, 1.5, 1.5, (0, 0, 0), 0.45)
-    paint(canvas, vertical_gradient(box, PANEL_TOP, PANEL_BOTTOM), panel)
-    bevel(canvas, panel, 2.5, (255, 255, 245), (96, 130, 80), strength=0.9, softness=1.5)
+    raised_panel(canvas, (l + 3, t + 3, r - 6, b - 2), 6, PANEL_TOP, PANEL_BOTTOM, (255, 255, 245), (96, 130, 80))
 
 
 def draw_lights(canvas):
@@ -314,10 +319,7 @@ def draw_lights(canvas):
 def draw_play_panel(canvas):
     l, t, r, b = PLAY_AREA
     box = (l + 3, t + 3, r - 6, b - 3)
-    panel = rounded(box, 7)
-    drop_shadow(canvas, panel, 1.5, 1.5, (0, 0, 0), 0.45)
-    paint(canvas, vertical_gradient(box, GREY_TOP, GREY_BOTTOM), panel)
-    bevel(canvas, panel, 2.5, (250, 252, 250), (90, 96, 90), strength=0.9, softness=1.5)
+    raised_panel(canvas, box, 7, GREY_TOP, GREY_BOTTOM, (250, 252, 250), (90, 96, 90))
 
     cx, cy, radius = (box[0] + box[2]) / 2, (box[1] + box[3]) / 2, 33
     well = ellipse((cx - radius - 4, cy - radius - 4, cx + radius + 4, cy + radius + 4))
