@@ -1,16 +1,11 @@
 #include "export/pcm16_wav.h"
 
-#include <cmath>
+#include "synth/int16_sample.h"
 
 namespace corvane {
 
-std::int16_t pcm16Sample(double x) {
-  // Converting a value that is not a number to an integer is undefined; write silence instead.
-  if (std::isnan(x)) return 0;
-  if (x > 1.0) x = 1.0;
-  if (x < -1.0) x = -1.0;
-  return static_cast<std::int16_t>(x * 32765.0);  // truncates toward zero
-}
+// 32,765, not the 32,766 of playback: the file's full scale.
+std::int16_t pcm16Sample(double x) { return toInt16(x, 32765.0); }
 
 void encodePcm16Wav(const SampleBuffer& samples, std::span<std::byte, kPcm16WavSize> out) {
   LittleEndianWriter writer(out);
